@@ -1,0 +1,48 @@
+// One node the module publishes: its key, its WMI property, its display name, its handle, its
+// data type and whether the host has connected it.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/heap.h"
+
+namespace veltra::catalogue {
+
+class Attribute {
+ public:
+  // Takes the next handle and loads the display name from the module's string table; with no
+  // such string, the key serves as the display name.
+  Attribute(const char* key, const char16_t* code, unsigned stringId) noexcept;
+  ~Attribute();
+
+  Attribute(const Attribute&) = delete;
+  Attribute& operator=(const Attribute&) = delete;
+
+  const char* GetKey() const noexcept;
+  // Never null: the key stands in when the display name could not be allocated.
+  const char* GetName() const noexcept;
+  const char16_t* GetCode() const noexcept;
+  std::int32_t GetHandle() const noexcept;
+  std::uint8_t GetDataType() const noexcept;
+
+  void SetActive() noexcept;
+  void SetInactive() noexcept;
+  std::int32_t IsActive() const noexcept;
+
+ private:
+  const char* key_;
+  const char16_t* code_;
+  platform::HeapPtr<char> name_;
+  std::int32_t handle_;
+  std::uint8_t dataType_;
+  std::int32_t active_ = 0;
+};
+
+// Handles come from one counter for the life of the process, so a rebuilt list never reuses
+// the handles of the list before it. The first handle is 100.
+constexpr std::int32_t kFirstHandle = 100;
+
+// For tests only: restarts the counter at kFirstHandle, as in a freshly loaded module.
+void resetHandleCounterForTesting() noexcept;
+
+}  // namespace veltra::catalogue
