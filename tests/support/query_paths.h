@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "veltra/veltra.h"
+#include "veltra_module.h"
 
 namespace veltra::testing {
 
@@ -13,17 +13,12 @@ using Bytes = std::vector<unsigned char>;
 
 // A path naming the root: one member, the root id.
 inline Bytes rootPath(const std::string& rootId) {
-  Bytes path(veltra_query_path_size(rootId.size() + 1, 0));
-  veltra_query_path_build(path.data(), rootId.c_str(), rootId.size() + 1, nullptr, 0);
-  return path;
+  return host::queryPath(rootId);
 }
 
 // A path naming a node under the root: two members, the root id and the key.
 inline Bytes nodePath(const std::string& key, const std::string& rootId = "VELTRA") {
-  Bytes path(veltra_query_path_size(rootId.size() + 1, key.size() + 1));
-  veltra_query_path_build(path.data(), rootId.c_str(), rootId.size() + 1, key.c_str(),
-                          key.size() + 1);
-  return path;
+  return host::queryPath(rootId, key);
 }
 
 // A path with the given raw fields, its text at byte 23.

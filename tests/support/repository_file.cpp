@@ -2,14 +2,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <stdexcept>
+#include <random>
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
+#include "host_platform.h"
 
 namespace veltra::testing {
 namespace {
@@ -22,35 +19,15 @@ std::optional<std::string> currentValue() {
 }
 
 std::string temporaryPath() {
-#if defined(_WIN32)
-  char directory[MAX_PATH];
-  char path[MAX_PATH];
-  GetTempPathA(MAX_PATH, directory);
-  GetTempFileNameA(directory, "vmo", 0, path);
-  return path;
-#else
-  char path[] = "/tmp/veltra-repository-XXXXXX";
-  const int fd = mkstemp(path);
-  if (fd < 0) throw std::runtime_error("cannot make a temporary file");
-  close(fd);
-  return path;
-#endif
+  static std::mt19937_64 random{std::random_device{}()};
+  const auto name = "veltra-repository-" + std::to_string(random()) + ".mof";
+  return (std::filesystem::temp_directory_path() / name).string();
 }
 
 }  // namespace
 
 void RepositoryFile::pointAt(const std::optional<std::string>& path) {
-#if defined(_WIN32)
-  // Both the C runtime's copy and the process environment, which a COM server may read.
-  _putenv_s(kVariable, path ? path->c_str() : "");
-  SetEnvironmentVariableA(kVariable, path ? path->c_str() : nullptr);
-#else
-  if (path) {
-    setenv(kVariable, path->c_str(), 1);
-  } else {
-    unsetenv(kVariable);
-  }
-#endif
+  host::setEnvironment(kVariable, path ? path->c_str() : nullptr);
 }
 
 RepositoryFile::RepositoryFile(const std::string& text)

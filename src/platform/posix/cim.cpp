@@ -59,7 +59,8 @@ HResult createCimLocator(CimLocatorPtr& out) noexcept {
   HResult result = 0;
   if (injectedFailure(FaultPoint::kCreateLocator, result)) return result;
   cim_locator* locator = nullptr;
-  return adopt(cim_create_locator(&locator), locator, out);
+  result = cim_create_locator(&locator);
+  return adopt(result, locator, out);
 }
 
 HResult connectServer(CimLocator& locator, const ComString& nameSpace,
@@ -67,7 +68,8 @@ HResult connectServer(CimLocator& locator, const ComString& nameSpace,
   HResult result = 0;
   if (injectedFailure(FaultPoint::kConnectServer, result)) return result;
   cim_services* services = nullptr;
-  return adopt(cim_connect_server(native(locator), text(nameSpace), &services), services, out);
+  result = cim_connect_server(native(locator), text(nameSpace), &services);
+  return adopt(result, services, out);
 }
 
 HResult setProxyBlanket(CimServices& services, const ProxyBlanket& blanket) noexcept {
@@ -82,7 +84,8 @@ HResult getObject(CimServices& services, const ComString& path, CimObjectPtr& ou
   HResult result = 0;
   if (injectedFailure(FaultPoint::kGetObject, result)) return result;
   cim_object* object = nullptr;
-  return adopt(cim_get_object(native(services), text(path), &object), object, out);
+  result = cim_get_object(native(services), text(path), &object);
+  return adopt(result, object, out);
 }
 
 HResult getProperty(CimObject& object, const ComString& name, PropertyValue& out) noexcept {
