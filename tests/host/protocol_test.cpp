@@ -50,6 +50,7 @@ struct ListCase {
   const char* name;
   Bytes path;
 };
+VELTRA_PRINT_CASE_BY_NAME(ListCase)
 
 class NodeListTest : public HostTest, public ::testing::WithParamInterface<ListCase> {};
 
@@ -84,6 +85,7 @@ struct ConnectCase {
   veltra_handle handle;
   std::uint8_t type;
 };
+VELTRA_PRINT_CASE_BY_NAME(ConnectCase)
 
 class ConnectTest : public HostTest, public ::testing::WithParamInterface<ConnectCase> {};
 

@@ -19,6 +19,7 @@ struct ValueCase {
   std::uint8_t type;
   double value;
 };
+VELTRA_PRINT_CASE_BY_NAME(ValueCase)
 
 class ValueTest : public HostTest, public ::testing::WithParamInterface<ValueCase> {
  protected:

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace veltra::testing {
@@ -16,3 +17,10 @@ struct CaseName {
 };
 
 }  // namespace veltra::testing
+
+// Prints a case by its name, for test names and failure messages; without it, gtest prints the
+// case's raw bytes, padding included. Use after each parameter struct, in its namespace.
+#define VELTRA_PRINT_CASE_BY_NAME(Case)                   \
+  inline void PrintTo(const Case& c, std::ostream* out) { \
+    *out << c.name;                                       \
+  }

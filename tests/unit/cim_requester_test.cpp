@@ -43,6 +43,7 @@ struct ReadCase {
   std::int32_t result;
   const char* failureLine;  // the trace line that says why, if any
 };
+VELTRA_PRINT_CASE_BY_NAME(ReadCase)
 
 class ReadTest : public CimRequesterTest, public ::testing::WithParamInterface<ReadCase> {};
 
@@ -106,6 +107,7 @@ struct StepFailure {
   std::int32_t result;
   const char* line;
 };
+VELTRA_PRINT_CASE_BY_NAME(StepFailure)
 
 class StepFailureTest : public CimRequesterTest,
                         public ::testing::WithParamInterface<StepFailure> {};

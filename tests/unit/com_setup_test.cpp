@@ -18,6 +18,7 @@ struct SetUpCase {
   std::int32_t ready;
   unsigned securityCalls;
 };
+VELTRA_PRINT_CASE_BY_NAME(SetUpCase)
 
 class ComSetupTest : public testing::ModuleTest, public ::testing::WithParamInterface<SetUpCase> {};
 
