@@ -21,6 +21,15 @@ constexpr ProxyBlanket kBlanket = {
     0,   // EOAC_NONE
 };
 
+// Makes `text` a COM string for the one call that needs it and frees it when the call returns.
+// A string that cannot be made fails the call it was made for, with the out-of-memory code.
+template <typename Call>
+HResult withComString(const char16_t* text, Call call) noexcept {
+  ComString string;
+  const HResult result = string.assign(text);
+  return failed(result) ? result : call(string);
+}
+
 }  // namespace
 
 CimRequester::CimRequester() noexcept {
@@ -46,12 +55,9 @@ std::int32_t CimRequester::openConnection() noexcept {
     return REQ_NO_LOCATOR;
   }
 
-  {
-    // A COM string that cannot be made fails its step like the call it was made for.
-    ComString nameSpace;
-    result = nameSpace.assign(kNamespace);
-    if (!failed(result)) result = connectServer(*locator_, nameSpace, services_);
-  }
+  result = withComString(kNamespace, [this](const ComString& nameSpace) {
+    return connectServer(*locator_, nameSpace, services_);
+  });
   if (failed(result)) {
     traceFailure("openConnection: ", "Could not connect to namespace. ", result);
     return REQ_NO_NAMESPACE;
@@ -73,12 +79,9 @@ void CimRequester::closeConnection() noexcept {
 
 std::int32_t CimRequester::getInstance(const char16_t* path, CimObjectPtr& object) noexcept {
   traceObject(this, "getInstance ");
-  HResult result;
-  {
-    ComString objectPath;
-    result = objectPath.assign(path);
-    if (!failed(result)) result = getObject(*services_, objectPath, object);
-  }
+  const HResult result = withComString(path, [this, &object](const ComString& objectPath) {
+    return getObject(*services_, objectPath, object);
+  });
   if (failed(result)) {
     traceFailure("getInstance: ", "Could not get instance. ", result);
     return 0;
@@ -90,12 +93,9 @@ std::int32_t CimRequester::getPropertyValue(const char16_t* name, CimObject& obj
                                             double& value) noexcept {
   traceObject(this, "getPropertyValue ");
   PropertyValue property;
-  HResult result;
-  {
-    ComString propertyName;
-    result = propertyName.assign(name);
-    if (!failed(result)) result = getProperty(object, propertyName, property);
-  }
+  const HResult result = withComString(name, [&object, &property](const ComString& propertyName) {
+    return getProperty(object, propertyName, property);
+  });
   if (failed(result)) {
     traceObjectFormat(this, "%s%s%S%s0x%x", "getPropertyValue: ", "Could not get property . ", name,
                       "Error code = ", result);
