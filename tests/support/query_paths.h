@@ -1,6 +1,7 @@
 // QueryPath records as a host builds them, for tests.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
