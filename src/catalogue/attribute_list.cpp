@@ -18,7 +18,7 @@ AttributeList::AttributeList() noexcept {
 
 AttributeList::~AttributeList() {
   trace("Destructor IN");
-  for (std::unique_ptr<Attribute>& attribute : slots_)
+  for (platform::ObjectPtr<Attribute>& attribute : slots_)
     attribute.reset();
   clear();
   trace("Destructor OUT");

@@ -11,6 +11,7 @@
 #include "catalogue/attribute.h"
 #include "catalogue/catalogue_table.h"
 #include "platform/heap.h"
+#include "platform/new_object.h"
 
 namespace veltra::catalogue {
 
@@ -48,7 +49,7 @@ class AttributeList {
  private:
   Attribute* attributeFor(std::int32_t handle) const noexcept;
 
-  std::array<std::unique_ptr<Attribute>, kNodeCount> slots_;
+  std::array<platform::ObjectPtr<Attribute>, kNodeCount> slots_;
   platform::HeapPtr<char> theRootNodeId_;
   std::uint32_t rootIdLength_ = 0;
 };

@@ -32,7 +32,7 @@ unsigned char* AttributeList::BuildNodeList() const noexcept {
   std::array<EntryTexts, kNodeCount> entries;
   std::size_t count = 0;
   std::uint64_t total = kHeaderLength;
-  for (const std::unique_ptr<Attribute>& attribute : slots_) {
+  for (const platform::ObjectPtr<Attribute>& attribute : slots_) {
     if (!attribute) continue;
     EntryTexts& entry = entries[count++];
     entry.name = attribute->GetName();

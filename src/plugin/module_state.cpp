@@ -19,15 +19,15 @@ wmi::CimRequester* requester() noexcept {
   return theRequester;
 }
 
-void replaceAttributeList(std::unique_ptr<catalogue::AttributeList> list) noexcept {
-  std::unique_ptr<catalogue::AttributeList> old(theAttributeList);
+void replaceAttributeList(platform::ObjectPtr<catalogue::AttributeList> list) noexcept {
+  platform::ObjectPtr<catalogue::AttributeList> old(theAttributeList);
   theAttributeList = nullptr;
   old.reset();
   theAttributeList = list.release();
 }
 
-void replaceRequester(std::unique_ptr<wmi::CimRequester> requester) noexcept {
-  std::unique_ptr<wmi::CimRequester> old(theRequester);
+void replaceRequester(platform::ObjectPtr<wmi::CimRequester> requester) noexcept {
+  platform::ObjectPtr<wmi::CimRequester> old(theRequester);
   theRequester = nullptr;
   old.reset();
   theRequester = requester.release();

@@ -1,9 +1,8 @@
 // The module's two working objects, one of each per process.
 #pragma once
 
-#include <memory>
-
 #include "catalogue/attribute_list.h"
+#include "platform/new_object.h"
 #include "wmi/cim_requester.h"
 
 namespace veltra::plugin {
@@ -14,7 +13,7 @@ catalogue::AttributeList* attributeList() noexcept;
 wmi::CimRequester* requester() noexcept;
 
 // Replace the object, destroying the one it held (null destroys and leaves none).
-void replaceAttributeList(std::unique_ptr<catalogue::AttributeList> list) noexcept;
-void replaceRequester(std::unique_ptr<wmi::CimRequester> requester) noexcept;
+void replaceAttributeList(platform::ObjectPtr<catalogue::AttributeList> list) noexcept;
+void replaceRequester(platform::ObjectPtr<wmi::CimRequester> requester) noexcept;
 
 }  // namespace veltra::plugin

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/fault_points.h"
+#include "platform/live_counts.h"
 
 namespace veltra::platform {
 namespace {
@@ -32,13 +33,22 @@ HResult initializeProcessSecurity(const ProcessSecurity&) noexcept {
   return gSecuritySet.exchange(true) ? hresult::kTooLate : hresult::kOk;
 }
 
+namespace {
+
+void freeComString(void*& raw) noexcept {
+  if (raw != nullptr) countReleased(LiveResource::kComString);
+  std::free(raw);
+  raw = nullptr;
+}
+
+}  // namespace
+
 ComString::~ComString() {
-  std::free(raw_);
+  freeComString(raw_);
 }
 
 HResult ComString::assign(const char16_t* text) noexcept {
-  std::free(raw_);
-  raw_ = nullptr;
+  freeComString(raw_);
   HResult injected = 0;
   if (faultFires(FaultPoint::kComString, injected)) return hresult::kOutOfMemory;
   std::size_t length = 0;
@@ -47,6 +57,7 @@ HResult ComString::assign(const char16_t* text) noexcept {
   const std::size_t bytes = (length + 1) * sizeof(char16_t);
   raw_ = std::malloc(bytes);
   if (raw_ == nullptr) return hresult::kOutOfMemory;
+  countAcquired(LiveResource::kComString);
   std::memcpy(raw_, text, bytes);
   return hresult::kOk;
 }

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "platform/fault_points.h"
+#include "platform/live_counts.h"
 
 namespace veltra::platform {
 
@@ -32,6 +33,7 @@ bool initialise(pthread_mutex_t& native) noexcept {
 void MutexCloser::operator()(Mutex* mutex) const noexcept {
   pthread_mutex_destroy(&mutex->native);
   delete mutex;
+  countReleased(LiveResource::kMutex);
 }
 
 MutexHandle createMutex() noexcept {
@@ -43,6 +45,7 @@ MutexHandle createMutex() noexcept {
     delete mutex;
     return nullptr;
   }
+  countAcquired(LiveResource::kMutex);
   return MutexHandle(mutex);
 }
 
