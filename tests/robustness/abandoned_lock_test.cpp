@@ -42,7 +42,7 @@ class AbandonedLockTest : public ModuleTest, public ::testing::WithParamInterfac
  protected:
   void SetUp() override {
     ModuleTest::SetUp();
-    repository_.emplace(sweepRepository());
+    repository_.emplace(upsReadingsRepository());
   }
   void TearDown() override {
     ModuleTest::TearDown();

@@ -250,7 +250,7 @@ class FaultRun {
 };
 
 TEST(FaultSweep, EveryFaultPointFailsAtEveryCallOfTheProtocol) {
-  const RepositoryFile repository(sweepRepository());
+  const RepositoryFile repository(upsReadingsRepository());
   const support::TraceSink previousSink = support::setTraceSink(&checkLine);
   std::bitset<static_cast<unsigned>(FaultPoint::kCount)> pointsSwept;
   unsigned runs = 0;

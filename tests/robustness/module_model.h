@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/fault_points.h"
+#include "ups_readings.h"
 #include "veltra_module.h"
 
 namespace veltra::testing {
@@ -25,19 +26,6 @@ struct ArmedFault {
   std::int32_t result;
   bool persistent;
 };
-
-// The twelve nodes, in slot order, with the display names of the string table and the reading
-// the sweep's repository holds for each.
-struct CatalogueNode {
-  const char* key;
-  const char* displayName;
-  const char* property;
-  double reading;
-};
-extern const std::array<CatalogueNode, 12> kNodes;
-
-// The repository (MOF text) holding each node's reading.
-std::string sweepRepository();
 
 struct ExpectedConnect {
   std::int32_t result;
