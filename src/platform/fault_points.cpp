@@ -57,7 +57,12 @@ const char* faultPointName(FaultPoint point) noexcept {
   return "?";
 }
 
+namespace detail {
+std::atomic<bool> gFaultPointsInUse{false};
+}  // namespace detail
+
 void armFault(FaultPoint point, unsigned nth, std::int32_t result, bool persistent) noexcept {
+  detail::gFaultPointsInUse.store(true, std::memory_order_relaxed);
   PointState& state = stateOf(point);
   state.failAt.store(0, std::memory_order_relaxed);
   state.calls.store(0, std::memory_order_relaxed);
@@ -67,6 +72,7 @@ void armFault(FaultPoint point, unsigned nth, std::int32_t result, bool persiste
 }
 
 void disarmFaults() noexcept {
+  detail::gFaultPointsInUse.store(true, std::memory_order_relaxed);
   for (PointState& state : gPoints) {
     state.failAt.store(0, std::memory_order_relaxed);
     state.calls.store(0, std::memory_order_relaxed);
@@ -77,7 +83,7 @@ unsigned faultCalls(FaultPoint point) noexcept {
   return stateOf(point).calls.load(std::memory_order_relaxed);
 }
 
-bool faultFires(FaultPoint point, std::int32_t& result) noexcept {
+bool detail::countCall(FaultPoint point, std::int32_t& result) noexcept {
   PointState& state = stateOf(point);
   const unsigned call = state.calls.fetch_add(1, std::memory_order_relaxed) + 1;
   const unsigned failAt = state.failAt.load(std::memory_order_acquire);

@@ -101,13 +101,8 @@ TraceSink setTraceSink(TraceSink sink) noexcept {
   return detail::gTraceSink.exchange(sink, std::memory_order_relaxed);
 }
 
-void trace(const char* line) noexcept {
-  if (const TraceSink sink = detail::gTraceSink.load(std::memory_order_relaxed))
-    sink(nullptr, line);
-}
-
-void traceObject(const void* object, const char* line) noexcept {
-  if (const TraceSink sink = detail::gTraceSink.load(std::memory_order_relaxed)) sink(object, line);
+void detail::emit(const void* object, const char* line) noexcept {
+  if (const TraceSink sink = gTraceSink.load(std::memory_order_relaxed)) sink(object, line);
 }
 
 std::size_t formatTraceLine(char (&line)[kTraceLineCapacity], const char* format,

@@ -32,9 +32,18 @@ inline bool tracing() noexcept {
   return detail::gTraceSink.load(std::memory_order_relaxed) != nullptr;
 }
 
-// The hooks: hand one finished line to the sink, if there is one.
-void trace(const char* line) noexcept;
-void traceObject(const void* object, const char* line) noexcept;
+namespace detail {
+void emit(const void* object, const char* line) noexcept;
+}
+
+// The hooks: hand one finished line to the sink, if there is one. Inline, so that with no sink a
+// line costs one load and a branch where it stands.
+inline void trace(const char* line) noexcept {
+  if (tracing()) detail::emit(nullptr, line);
+}
+inline void traceObject(const void* object, const char* line) noexcept {
+  if (tracing()) detail::emit(object, line);
+}
 
 // One argument of a formatted line: module text (%s), UTF-16 text (%S) or an integer (%d, %ld,
 // %u, %x). Built implicitly, so call sites read like printf.
