@@ -135,6 +135,12 @@ typedef int32_t(VELTRA_CALL* veltra_NodePulse_fn)(veltra_handle, int32_t);
 
 /* ---- Readers ------------------------------------------------------------------------------ */
 
+/* The readers and the builder below are C; compiled as C++ their casts stay C casts. */
+#if defined(__cplusplus) && defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wold-style-cast"
+#endif
+
 static inline int32_t veltra_read_int32(const unsigned char* record, size_t offset) {
   const unsigned char* p = record + offset;
   return (int32_t)((uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 |
@@ -238,6 +244,9 @@ static inline void veltra_query_path_build(unsigned char* path, const void* root
   if (key != NULL) memcpy(path + key_offset, key, key_length);
 }
 
+#if defined(__cplusplus) && defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
 #ifdef __cplusplus
 }
 #endif
