@@ -33,7 +33,38 @@ run_memcheck() {
   VELTRA_CIM_REPOSITORY="$PWD/examples/ups.mof" memcheck build/dev/bin/veltra-probe >/dev/null
 }
 
-all_stages=(dev asan memcheck)
+run_tsan() {
+  stage "Concurrency suite under ThreadSanitizer"
+  cmake --workflow --preset tsan
+}
+
+# Each libFuzzer target runs from a fresh copy of its committed corpus for FUZZ_SECONDS (60 by
+# default); an input that fails is kept in build/fuzz/artifacts/.
+run_fuzz() {
+  stage "libFuzzer targets under AddressSanitizer and UndefinedBehaviorSanitizer"
+  cmake --workflow --preset fuzz
+  local seconds=${FUZZ_SECONDS:-60} target work log
+  mkdir -p build/fuzz/artifacts
+  for target in mof_repository query_path host_text; do
+    work="build/fuzz/corpus/$target" log="build/fuzz/$target.log"
+    rm -rf "$work" && mkdir -p "$work" && cp fuzz/corpus/"$target"/* "$work"/
+    if ! build/fuzz/bin/"$target"_fuzz -max_total_time="$seconds" -timeout=10 \
+      -artifact_prefix=build/fuzz/artifacts/ "$work" >"$log" 2>&1; then
+      tail -n 40 "$log"
+      echo "fuzz: $target failed; its input is in build/fuzz/artifacts/" >&2
+      return 1
+    fi
+    echo "$target: $(grep -E '^Done [0-9]+ runs' "$log"), corpus $(ls "$work" | wc -l) inputs"
+  done
+}
+
+run_soak() {
+  stage "Leak soak: 10,000 protocol cycles under AddressSanitizer and LeakSanitizer"
+  cmake --preset asan >/dev/null && cmake --build --preset asan -j 2 --target veltra_soak
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 build/asan/bin/veltra_soak --cycles 10000
+}
+
+all_stages=(dev asan memcheck tsan fuzz soak)
 stages=("${@:-${all_stages[@]}}")
 for name in "${stages[@]}"; do "run_$name"; done
 stage "all passed"
