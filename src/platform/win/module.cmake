@@ -41,5 +41,4 @@ set_target_properties(veltra PROPERTIES PREFIX "" OUTPUT_NAME veltra IMPORT_PREF
   LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/plugin/exports.def)
 veltra_warnings(veltra)
 
-# The release package holds each architecture's DLL in a folder of its own.
-install(FILES $<TARGET_FILE:veltra> DESTINATION ${VELTRA_ARCHITECTURE})
+include(${PROJECT_SOURCE_DIR}/packaging/windows_install.cmake)
