@@ -46,7 +46,7 @@ run_wine() {
   for preset in win64 win32; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j 2
-    ctest --preset "$preset" --timeout 300
+    ctest --preset "$preset" --timeout 300 -j 2
   done
   "$wine_run" --stop
 }
