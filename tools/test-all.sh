@@ -39,12 +39,15 @@ run_wine() {
   export WINEPREFIX="$PWD/build/wine-prefix" WINEDEBUG=-all
   trap '"$PWD/cmake/toolchains/wine-run.sh" --stop' EXIT
   "$wine_run" --prepare  # a quiet prefix inside build/, made once, before any key is written
-  if ! "$wine_run" --can-run-32bit; then
-    echo "note: this Linux kernel cannot run 32-bit code; the 32-bit DLL is built and its tables" \
-      "checked, and its tests under Wine are reported as skipped"
-  fi
   for preset in win64 win32; do
     cmake --preset "$preset" >/dev/null
+    if [ "$preset" = win32 ] && ! "$wine_run" --can-run-32bit; then
+      echo "note: this Linux kernel cannot run 32-bit code, so Wine cannot run the 32-bit tests" \
+        "here; building what ships and checking the 32-bit DLLs' tables only"
+      cmake --build --preset win32 -j 2 --target veltra veltra-probe kaldor32
+      ctest --preset win32 --timeout 300 -R '_exports'
+      continue
+    fi
     cmake --build --preset "$preset" -j 2
     ctest --preset "$preset" --timeout 300 -j 2
   done

@@ -27,7 +27,7 @@ add_dependencies(kaldor32_ordinals kaldor32_ordinals_implib)
 # COM and WMI. wbemuuid supplies CLSID_WbemLocator and IID_IWbemLocator.
 target_link_libraries(veltra_objects PUBLIC kaldor32_ordinals ole32 oleaut32 wbemuuid)
 
-configure_file(${CMAKE_CURRENT_LIST_DIR}/../../resources/veltra_version.h.in
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/resources/veltra_version.h.in
   ${CMAKE_CURRENT_BINARY_DIR}/generated/veltra_version.h @ONLY)
 
 add_library(veltra SHARED
@@ -37,8 +37,7 @@ add_library(veltra SHARED
   resources/version.rc)
 target_link_libraries(veltra PRIVATE veltra_objects)
 target_include_directories(veltra PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
-set_target_properties(veltra PROPERTIES PREFIX "" OUTPUT_NAME veltra IMPORT_PREFIX ""
-  LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/plugin/exports.def)
+set_target_properties(veltra PROPERTIES PREFIX "" OUTPUT_NAME veltra)
 veltra_warnings(veltra)
 
 include(${PROJECT_SOURCE_DIR}/packaging/windows_install.cmake)
