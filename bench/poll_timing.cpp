@@ -5,8 +5,9 @@
 // It loads the module by file name, lists the root and connects every node, then times
 //   - one NodeGetValue + NodeFreeValue of a connected node, each a whole WMI connection;
 //   - whole polls: NodeGetValue + NodeFreeValue and NodePulse for every node, as a host polls;
-//   - for scale, NodePulse, which takes the data lock and reads nothing, and NodeGetValue +
-//     NodeFreeValue of a disconnected node, which reads no WMI at all.
+//   - for scale, NodePulse, which takes the data lock and reads nothing, the same kind of mutex
+//     taken and released with nothing else, and NodeGetValue + NodeFreeValue of a disconnected
+//     node, which reads no WMI at all.
 //
 //   veltra-poll-timing [--module PATH] [--reads N] [--polls N]
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/mutex.h"
 #include "veltra_module.h"
 
 namespace {
@@ -164,6 +166,14 @@ int main(int argc, char** argv) {
   const std::vector<double> pulses =
       timeEach(options.reads * 10, [&] { module->NodePulse(handles[0], VELTRA_PULSE_ACTIVE_MS); });
   printRow("NodePulse: the data lock and little else", pulses, "");
+
+  if (const veltra::platform::MutexHandle mutex = veltra::platform::createMutex()) {
+    const std::vector<double> lockPairs = timeEach(options.reads * 10, [&mutex] {
+      veltra::platform::waitForMutex(*mutex);
+      veltra::platform::releaseMutex(*mutex);
+    });
+    printRow("the same kind of mutex alone, taken, released", lockPairs, "");
+  }
 
   const veltra_handle disconnected = handles.back();
   module->NodeDisconnect(disconnected);
