@@ -5,26 +5,31 @@
 namespace veltra::plugin {
 namespace {
 
-// Created at load, closed at unload; in between only waited on and released.
-platform::MutexHandle theDataLock;
+// Created at load, closed at unload; in between only waited on and released. A plain pointer on
+// purpose, with no static destructor: when a host process exits without unloading the module,
+// the C runtime runs static destructors before the loader runs the module's unload hook, which
+// would then close a lock already destroyed (in an optimised build, freeing it a second time).
+platform::Mutex* theDataLock = nullptr;
 
 }  // namespace
 
 void createDataLock() noexcept {
-  theDataLock = platform::createMutex();
+  closeDataLock();
+  theDataLock = platform::createMutex().release();
 }
 
 void closeDataLock() noexcept {
-  theDataLock.reset();
+  const platform::MutexHandle closing(theDataLock);
+  theDataLock = nullptr;
 }
 
 bool lockData() noexcept {
-  if (!theDataLock) return false;
+  if (theDataLock == nullptr) return false;
   return platform::waitForMutex(*theDataLock) != platform::WaitOutcome::kFailed;
 }
 
 void unlockData() noexcept {
-  if (theDataLock) platform::releaseMutex(*theDataLock);
+  if (theDataLock != nullptr) platform::releaseMutex(*theDataLock);
 }
 
 }  // namespace veltra::plugin
