@@ -58,44 +58,4 @@ Attribute::~Attribute() {
   traceObject(this, "Destructor OUT");
 }
 
-const char* Attribute::GetKey() const noexcept {
-  traceObject(this, "GetKey");
-  return key_;
-}
-
-const char* Attribute::GetName() const noexcept {
-  traceObject(this, "GetName");
-  return name_ ? name_.get() : key_;
-}
-
-const char16_t* Attribute::GetCode() const noexcept {
-  traceObject(this, "GetCode");
-  return code_;
-}
-
-std::int32_t Attribute::GetHandle() const noexcept {
-  traceObject(this, "GetHandle");
-  return handle_;
-}
-
-std::uint8_t Attribute::GetDataType() const noexcept {
-  traceObject(this, "GetDataType");
-  return dataType_;
-}
-
-void Attribute::SetActive() noexcept {
-  traceObject(this, "SetActive");
-  active_ = 1;
-}
-
-void Attribute::SetInactive() noexcept {
-  traceObject(this, "SetInactive");
-  active_ = 0;
-}
-
-std::int32_t Attribute::IsActive() const noexcept {
-  traceObject(this, "IsActive");
-  return active_;
-}
-
 }  // namespace veltra::catalogue

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/heap.h"
+#include "support/trace.h"
 
 namespace veltra::catalogue {
 
@@ -18,16 +19,41 @@ class Attribute {
   Attribute(const Attribute&) = delete;
   Attribute& operator=(const Attribute&) = delete;
 
-  const char* GetKey() const noexcept;
+  // Each traces its own name on entry. Inline: the list's walks call them once per slot.
+  const char* GetKey() const noexcept {
+    support::traceObject(this, "GetKey");
+    return key_;
+  }
   // Never null: the key stands in when the display name could not be allocated.
-  const char* GetName() const noexcept;
-  const char16_t* GetCode() const noexcept;
-  std::int32_t GetHandle() const noexcept;
-  std::uint8_t GetDataType() const noexcept;
+  const char* GetName() const noexcept {
+    support::traceObject(this, "GetName");
+    return name_ ? name_.get() : key_;
+  }
+  const char16_t* GetCode() const noexcept {
+    support::traceObject(this, "GetCode");
+    return code_;
+  }
+  std::int32_t GetHandle() const noexcept {
+    support::traceObject(this, "GetHandle");
+    return handle_;
+  }
+  std::uint8_t GetDataType() const noexcept {
+    support::traceObject(this, "GetDataType");
+    return dataType_;
+  }
 
-  void SetActive() noexcept;
-  void SetInactive() noexcept;
-  std::int32_t IsActive() const noexcept;
+  void SetActive() noexcept {
+    support::traceObject(this, "SetActive");
+    active_ = 1;
+  }
+  void SetInactive() noexcept {
+    support::traceObject(this, "SetInactive");
+    active_ = 0;
+  }
+  std::int32_t IsActive() const noexcept {
+    support::traceObject(this, "IsActive");
+    return active_;
+  }
 
  private:
   const char* key_;

@@ -7,28 +7,33 @@
 namespace veltra::platform {
 namespace {
 
-// A test may make the library measure a length of its choosing.
-bool injectedLength(const void* destination, std::uint32_t& length) noexcept {
-  if (destination != nullptr) return false;
+// The length a test makes the library measure instead, or -1 when it makes none. Out of line, so
+// that a call straight to the library carries nothing of it.
+[[gnu::noinline]] std::int64_t injectedLength() noexcept {
   std::int32_t injected = 0;
-  if (!faultFires(FaultPoint::kHostTextLength, injected)) return false;
-  length = static_cast<std::uint32_t>(injected);
-  return true;
+  if (!faultFires(FaultPoint::kHostTextLength, injected)) return -1;
+  return static_cast<std::uint32_t>(injected);
 }
 
 }  // namespace
 
 std::uint32_t toLocalText(const void* hostText, char* destination, std::uint32_t capacity,
                           std::int32_t selector, std::int32_t flag) noexcept {
-  std::uint32_t length = 0;
-  if (injectedLength(destination, length)) return length;
+  if (destination == nullptr && faultPointsInUse()) {
+    if (const std::int64_t injected = injectedLength(); injected >= 0) {
+      return static_cast<std::uint32_t>(injected);
+    }
+  }
   return ::toLocalText(hostText, destination, capacity, selector, flag);
 }
 
 std::uint32_t toHostText(const char* moduleText, void* destination, std::uint32_t capacity,
                          std::int32_t selector, std::int32_t flag) noexcept {
-  std::uint32_t length = 0;
-  if (injectedLength(destination, length)) return length;
+  if (destination == nullptr && faultPointsInUse()) {
+    if (const std::int64_t injected = injectedLength(); injected >= 0) {
+      return static_cast<std::uint32_t>(injected);
+    }
+  }
   return ::toHostText(moduleText, destination, capacity, selector, flag);
 }
 
