@@ -7,6 +7,7 @@
 #include "case_name.h"
 #include "host_fixture.h"
 #include "query_paths.h"
+#include "ups_readings.h"
 
 namespace veltra::testing {
 namespace {
@@ -14,20 +15,13 @@ namespace {
 using host::listedNodes;
 using host::queryPath;
 
-const std::vector<host::ListedNode> kCatalogue = {
-    {"InputVoltage", "Input Line Voltage"},
-    {"MinInputVoltage", "Min Line Voltage"},
-    {"MaxInputVoltage", "Max Line Voltage"},
-    {"OutputVoltage", "UPS Output Voltage"},
-    {"OutputLoad", "UPS Load"},
-    {"OutputFreq", "Output Frequency"},
-    {"BatteryTemp", "Internal UPS Temp"},
-    {"BatteryVolt", "Battery Voltage"},
-    {"HumidityProbe1", "Humidity Probe 1"},
-    {"HumidityProbe2", "Humidity Probe 2"},
-    {"TempProbe1", "Temp Probe 1"},
-    {"TempProbe2", "Temp Probe 2"},
-};
+// The nodes as the module lists them: keys and display names in slot order.
+std::vector<host::ListedNode> catalogue() {
+  std::vector<host::ListedNode> nodes;
+  for (const CatalogueNode& node : kNodes)
+    nodes.push_back({node.key, node.displayName});
+  return nodes;
+}
 
 using ProtocolTest = HostTest;
 
@@ -60,7 +54,7 @@ TEST_P(NodeListTest, AnyPathGetsAllTwelveNodes) {
   ASSERT_TRUE(list);
   EXPECT_EQ(veltra_record_format(list.get()), 2);
   EXPECT_EQ(veltra_node_list_count(list.get()), 12);
-  EXPECT_EQ(listedNodes(list.get()), kCatalogue);
+  EXPECT_EQ(listedNodes(list.get()), catalogue());
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, NodeListTest,

@@ -7,6 +7,7 @@
 #include "module_fixture.h"
 #include "platform/fault_points.h"
 #include "platform/heap.h"
+#include "ups_readings.h"
 
 namespace veltra::catalogue {
 namespace {
@@ -15,12 +16,6 @@ using platform::FaultPoint;
 
 class AttributeListTest : public testing::ModuleTest {};
 
-const char* const kDisplayNames[kNodeCount] = {
-    "Input Line Voltage", "Min Line Voltage", "Max Line Voltage",  "UPS Output Voltage",
-    "UPS Load",           "Output Frequency", "Internal UPS Temp", "Battery Voltage",
-    "Humidity Probe 1",   "Humidity Probe 2", "Temp Probe 1",      "Temp Probe 2",
-};
-
 TEST_F(AttributeListTest, FirstListHasHandles100To111AndTheTableNames) {
   AttributeList list;
   for (std::size_t i = 0; i < kNodeCount; ++i) {
@@ -28,7 +23,7 @@ TEST_F(AttributeListTest, FirstListHasHandles100To111AndTheTableNames) {
     ASSERT_NE(attribute, nullptr);
     EXPECT_EQ(attribute->GetHandle(), 100 + static_cast<std::int32_t>(i));
     EXPECT_STREQ(attribute->GetKey(), kCatalogue[i].key);
-    EXPECT_STREQ(attribute->GetName(), kDisplayNames[i]);
+    EXPECT_STREQ(attribute->GetName(), testing::kNodes[i].displayName);
     EXPECT_EQ(attribute->GetDataType(), 1);
     EXPECT_EQ(attribute->IsActive(), 0);
   }
